@@ -255,6 +255,8 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: OnActivate(wParam); break;
     case WM_SETFOCUS: OnSetFocus(); return 0;
     case WM_QUERYENDSESSION: return TRUE;
+    case WM_SETFONT: font_ = reinterpret_cast<HFONT>(wParam); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     case WM_DESTROY: OnDestroy(); return 0;
     default:
       if (ReflectToChild(*this, msg, wParam, lParam, &reflected)) return reflected;

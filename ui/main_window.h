@@ -85,6 +85,7 @@ class MainWindow : public BaseWindow<MainWindow>, public ControlHost {
   std::vector<std::unique_ptr<Control>> controls_;  // in layout order
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
+  HFONT font_ = nullptr;  // a stock font, never deleted
   bool eventsEnabled_ = false;
   bool built_ = false;
   HWND rememberedFocus_ = nullptr;

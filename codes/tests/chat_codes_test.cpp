@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace zemu {
@@ -49,6 +50,9 @@ const ComposerCase kComposerCases[] = {
      string("[kvalue:z;a\0b;perc]", 19), string("[where:a\0b]", 11)},
 };
 
+// Test names and failure messages show the case's name, not its bytes.
+void PrintTo(const ComposerCase& c, std::ostream* os) { *os << c.name; }
+
 class ComposerTable : public ::testing::TestWithParam<ComposerCase> {};
 
 TEST_P(ComposerTable, CodesAndClipboardForms) {
@@ -87,6 +91,8 @@ const ClipboardCase kClipboardCases[] = {
     {"HighTrailThenPair", "\x81\x81\r\n", "\x81\x81"},
     {"AdjacentPairs", "\r\n\r\n\r\n", ""},
 };
+
+void PrintTo(const ClipboardCase& c, std::ostream* os) { *os << c.name; }
 
 class ClipboardTable : public ::testing::TestWithParam<ClipboardCase> {};
 

@@ -6,6 +6,11 @@
 namespace zemu::blackbox {
 namespace {
 
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 TEST(App, WindowIsVisibleTopmostCentredWithEightControls) {
   AppProcess app;
   ASSERT_TRUE(app.started());
@@ -23,8 +28,7 @@ TEST(App, WindowIsVisibleTopmostCentredWithEightControls) {
     EXPECT_TRUE(IsWindowVisible(control)) << id;
   }
   int children = 0;
-  EnumChildWindows(app.window(), [](HWND, LPARAM n) { ++*reinterpret_cast<int*>(n); return TRUE; },
-                   reinterpret_cast<LPARAM>(&children));
+  EnumChildWindows(app.window(), CountChild, reinterpret_cast<LPARAM>(&children));
   EXPECT_EQ(children, 8);
   EXPECT_EQ(Alpha(app.window()), 188);
 }

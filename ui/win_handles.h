@@ -50,15 +50,16 @@ using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalTraits>;
 
-// GetDC / ReleaseDC: the release needs the window as well as the DC.
-class WindowDc {
+// A DC from GetDC or GetWindowDC; ReleaseDC needs the window as well as the DC.
+template <HDC(WINAPI* Get)(HWND)>
+class ReleasedDc {
  public:
-  explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-  ~WindowDc() {
+  explicit ReleasedDc(HWND hwnd) : hwnd_(hwnd), dc_(Get(hwnd)) {}
+  ~ReleasedDc() {
     if (dc_ != nullptr) ReleaseDC(hwnd_, dc_);
   }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
+  ReleasedDc(const ReleasedDc&) = delete;
+  ReleasedDc& operator=(const ReleasedDc&) = delete;
   HDC get() const { return dc_; }
 
  private:
@@ -66,21 +67,8 @@ class WindowDc {
   HDC dc_;
 };
 
-// GetWindowDC / ReleaseDC, for painting the non-client area.
-class WindowFrameDc {
- public:
-  explicit WindowFrameDc(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
-  ~WindowFrameDc() {
-    if (dc_ != nullptr) ReleaseDC(hwnd_, dc_);
-  }
-  WindowFrameDc(const WindowFrameDc&) = delete;
-  WindowFrameDc& operator=(const WindowFrameDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND hwnd_;
-  HDC dc_;
-};
+using WindowDc = ReleasedDc<GetDC>;            // the client area
+using WindowFrameDc = ReleasedDc<GetWindowDC>;  // the whole window, frame included
 
 class PaintScope {
  public:

@@ -13,7 +13,7 @@ constexpr COLORREF kKvalueColour = RGB(5, 200, 215);
 constexpr COLORREF kWhereColour = RGB(215, 95, 219);
 
 class CodeFields : public WindowTest {
- protected:
+ public:
   // A release over the middle of a code field's text line, as the loop delivers it.
   void ClickCode(const char* name) {
     RECT client{};
@@ -132,14 +132,12 @@ void HoldClipboard(HANDLE opened, DWORD ms) {
   DestroyWindow(owner);
 }
 
+// Releases over a code field while another thread holds the clipboard for `ms`.
+void CopyWhileHeld(CodeFields& test, const char* field, DWORD ms);
+
 TEST_F(CodeFields, ClipboardHeldBrieflyStillCopies) {
   WriteClipboardText("before");
-  HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  std::thread holder(HoldClipboard, opened, 20);
-  WaitForSingleObject(opened, 2000);
-  ClickCode(names::kWhereCode);
-  holder.join();
-  CloseHandle(opened);
+  CopyWhileHeld(*this, names::kWhereCode, 20);
   EXPECT_EQ(ReadClipboard(CF_TEXT, true).bytes, "[where:" + kDefault + "]");
   EXPECT_EQ(Status().Caption(), kCopied);
   EXPECT_EQ(Status().TextColour(), kWhereColour);
@@ -147,15 +145,19 @@ TEST_F(CodeFields, ClipboardHeldBrieflyStillCopies) {
 
 TEST_F(CodeFields, ClipboardHeldLongerFailsVisiblyAndKeepsTheContent) {
   WriteClipboardText("before");
-  HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  std::thread holder(HoldClipboard, opened, 600);
-  WaitForSingleObject(opened, 2000);
-  ClickCode(names::kKvalueCode);
+  CopyWhileHeld(*this, names::kKvalueCode, 600);
   EXPECT_EQ(Status().Caption(), kFailed);
   EXPECT_EQ(Status().TextColour(), RGB(255, 0, 0));
+  EXPECT_EQ(ReadClipboard(CF_TEXT, true).bytes, "before");
+}
+
+void CopyWhileHeld(CodeFields& test, const char* field, DWORD ms) {
+  HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread holder(HoldClipboard, opened, ms);
+  WaitForSingleObject(opened, 2000);
+  test.ClickCode(field);
   holder.join();
   CloseHandle(opened);
-  EXPECT_EQ(ReadClipboard(CF_TEXT, true).bytes, "before");
 }
 
 }  // namespace

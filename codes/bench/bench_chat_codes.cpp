@@ -3,7 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -57,6 +59,32 @@ BENCHMARK_CAPTURE(BM_ToClipboardForm, ascii, false);
 BENCHMARK_CAPTURE(BM_Memcpy, gbk, true);
 BENCHMARK_CAPTURE(BM_ToClipboardForm, gbk, true);
 
+// Prints each run as usual, then ToClipboardForm's time over memcpy's for each text.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    for (const char* text : {"ascii", "gbk"}) {
+      const double memcpyTime = times_[std::string("BM_Memcpy/") + text];
+      const double formTime = times_[std::string("BM_ToClipboardForm/") + text];
+      if (memcpyTime > 0) std::printf("ratio ToClipboardForm/memcpy, %s: %.2f\n", text, formTime / memcpyTime);
+    }
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

@@ -51,7 +51,7 @@ class MainWindow : public BaseWindow<MainWindow>, public ControlHost {
   // Eligible controls in Tab order, built afresh from their current state.
   std::vector<Control*> TabOrder() const;
 
-  // Fills the part of the client area given by `clip`.
+  // Fills the client area within `clip` with the background colour.
   void PaintContent(HDC dc, RECT clip) const;
 
   // Handlers bound in the layout.

@@ -1,23 +1,19 @@
 #include "app/program.h"
 
-#include <string>
-
 #include "ui/main_window.h"
 
 namespace zemu {
 namespace {
 
 int ReportStartupFailure(MessageBoxFn messageBox, const char* message) {
-  messageBox(nullptr, StartupErrorText(message), kErrorCaption, MB_OK | MB_ICONERROR);
+  messageBox(nullptr, StartupErrorText(message).c_str(), kErrorCaption, MB_OK | MB_ICONERROR);
   return kStartupFailedExitCode;
 }
 
 }  // namespace
 
-const char* StartupErrorText(const char* message) {
-  static std::string text;
-  text = std::string("运行时出错!\r\n\r\n错误信息：") + message + "\r\n";
-  return text.c_str();
+std::string StartupErrorText(const char* message) {
+  return std::string("运行时出错!\r\n\r\n错误信息：") + message + "\r\n";
 }
 
 void ProcessMessage(MainWindow& window, const MSG& msg) {

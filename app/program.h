@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/layout.h"
 
 namespace zemu {
@@ -18,7 +20,7 @@ inline constexpr char kWindowNotCreated[] = "载入启动窗口失败";
 inline constexpr int kStartupFailedExitCode = -1;
 
 // The error box's text for a start-up failure message.
-const char* StartupErrorText(const char* message);
+std::string StartupErrorText(const char* message);
 
 // Reads the layout, builds and shows the window and runs the message loop.
 // Returns the exit code: the quit message's, or -1 after a start-up failure

@@ -17,9 +17,9 @@ void MainWindow::OnWindowCreated() {
 
 void MainWindow::OnInputChanged() {
   const Text forKvalue = input_->GetText();
-  Find<EditBox>(names::kKvalueCode)->SetText(ComposeCode(CodeKind::Kvalue, forKvalue.data(), forKvalue.size()));
+  kvalueCode_->SetText(ComposeCode(CodeKind::Kvalue, forKvalue.data(), forKvalue.size()));
   const Text forWhere = input_->GetText();
-  Find<EditBox>(names::kWhereCode)->SetText(ComposeCode(CodeKind::Where, forWhere.data(), forWhere.size()));
+  whereCode_->SetText(ComposeCode(CodeKind::Where, forWhere.data(), forWhere.size()));
 }
 
 void MainWindow::OnCodeFieldReleased(EditBox& field, COLORREF copyColour) {

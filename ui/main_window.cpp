@@ -38,6 +38,8 @@ bool MainWindow::Create(HINSTANCE instance) {
   }
   PlaceControls();
   input_ = Find<EditBox>(names::kInput);
+  kvalueCode_ = Find<EditBox>(names::kKvalueCode);
+  whereCode_ = Find<EditBox>(names::kWhereCode);
   status_ = Find<Label>(names::kStatus);
   slider_ = Find<SliderBar>(names::kOpacitySlider);
   built_ = true;

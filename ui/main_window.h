@@ -91,6 +91,8 @@ class MainWindow : public BaseWindow<MainWindow>, public ControlHost {
   HWND rememberedFocus_ = nullptr;
 
   EditBox* input_ = nullptr;
+  EditBox* kvalueCode_ = nullptr;
+  EditBox* whereCode_ = nullptr;
   Label* status_ = nullptr;
   SliderBar* slider_ = nullptr;
 };

@@ -169,28 +169,4 @@ POINT ClientCentre(HWND hwnd) {
   return p;
 }
 
-std::string ReadClipboardText() {
-  std::string text;
-  for (int i = 0; i < 50 && !OpenClipboard(nullptr); ++i) Sleep(10);
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      text.assign(p, strnlen(p, GlobalSize(data)));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-void WriteClipboardText(const std::string& text) {
-  static HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  for (int i = 0; i < 50 && !OpenClipboard(owner); ++i) Sleep(10);
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
-}
-
 }  // namespace zemu::blackbox

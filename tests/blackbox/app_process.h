@@ -6,9 +6,14 @@
 #include <commctrl.h>
 
 #include <string>
+
+#include "tests/common/clipboard_access.h"
 #include <vector>
 
 namespace zemu::blackbox {
+
+using testing::ReadClipboardText;
+using testing::WriteClipboardText;
 
 // The exe beside this test program.
 std::string AppPath();
@@ -64,8 +69,6 @@ void ClickAt(int x, int y);
 POINT ClientCentre(HWND hwnd);
 void Settle(DWORD ms = 150);
 
-std::string ReadClipboardText();
-void WriteClipboardText(const std::string& text);
 
 // Waits while answering messages sent to this thread: the app's clipboard
 // calls send messages to the previous clipboard owner, which may be us.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "tests/common/clipboard_access.h"
 #include "ui/main_window.h"
 
 namespace zemu::testing {
@@ -96,44 +97,5 @@ class ModifierScope {
  private:
   BYTE saved_[256];
 };
-
-// The raw bytes of a clipboard format, or nullopt-like empty flag.
-struct ClipboardBytes {
-  bool present = false;
-  std::string bytes;
-};
-
-inline ClipboardBytes ReadClipboard(UINT format, bool upToZero) {
-  ClipboardBytes out;
-  for (int i = 0; i < 50 && !OpenClipboard(nullptr); ++i) Sleep(10);
-  HANDLE data = GetClipboardData(format);
-  if (data != nullptr) {
-    const char* p = static_cast<const char*>(GlobalLock(data));
-    if (p != nullptr) {
-      const SIZE_T size = GlobalSize(data);
-      out.present = true;
-      out.bytes.assign(p, upToZero ? strnlen(p, size) : size);
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return out;
-}
-
-// A message-only window to own the clipboard while a test writes it.
-inline HWND ClipboardOwner() {
-  static HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  return owner;
-}
-
-inline void WriteClipboardText(const std::string& text) {
-  for (int i = 0; i < 50 && !OpenClipboard(ClipboardOwner()); ++i) Sleep(10);
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
-}
 
 }  // namespace zemu::testing

@@ -15,7 +15,7 @@ if(NOT EXISTS "${_zemu_jpeg_stage}/lib/libjpeg.a")
   message(STATUS "Building libjpeg-turbo from ${LIBJPEG_TURBO_SOURCE_DIR}")
   execute_process(
     COMMAND ${CMAKE_COMMAND} -S ${LIBJPEG_TURBO_SOURCE_DIR} -B ${_zemu_jpeg_build} -G Ninja
-            -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
+            -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
             -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF
             -DWITH_ARITH_ENC=OFF -DWITH_JAVA=OFF -DCMAKE_INSTALL_PREFIX=${_zemu_jpeg_build}/unused-install
     RESULT_VARIABLE _rc OUTPUT_QUIET)

@@ -62,6 +62,9 @@ BENCHMARK_CAPTURE(BM_ToClipboardForm, gbk, true);
 // Prints each run as usual, then ToClipboardForm's time over memcpy's for each text.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  // Plain text: scripts read these lines.
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
